@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace zarn::bench {
+
+// Best of n runs of f, in seconds.
+template <typename F> double bestSeconds(int runs, F&& f) {
+    double best = 1e30;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        f();
+        const std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
+        best = std::min(best, d.count());
+    }
+    return best;
+}
+
+// Prints "bench <name>: <value> s baseline <value> s ratio <r>".
+void reportRatio(const std::string& name, double seconds, double baselineSeconds);
+// Prints "bench <name>: <value> <unit>".
+void reportValue(const std::string& name, double value, const std::string& unit);
+
+// Resident memory of this process in megabytes.
+double residentMegabytes();
+
+// A folder for generated inputs, made fresh.
+std::string scratchFolder(const std::string& name);
+
+} // namespace zarn::bench

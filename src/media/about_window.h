@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// QDialog
+class TAboutFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutFrm(QWidget* owner);
+};

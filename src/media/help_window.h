@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+// QWidget
+class THelpFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit THelpFrm(QWidget* owner);
+};
