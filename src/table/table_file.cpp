@@ -114,15 +114,19 @@ long long ParseTableInteger(std::string_view text) {
     return value;
 }
 
-std::string SerializeTableData(const GameTable& table) {
+bool SerializeTableData(const GameTable& table, const std::function<bool(std::string_view)>& sink) {
+    constexpr size_t kPiece = 1 << 20;
     const int columns = table.columnCount();
     const int rows = table.rowCount();
     std::string out;
-    size_t estimate = 32 + columns * 16;
-    for (const TableRow& row : table.rows())
-        for (const std::string& cell : row.cells)
-            estimate += cell.empty() ? 0 : cell.size() + 16;
-    out.reserve(estimate);
+    out.reserve(kPiece + 4096);
+    auto flushIfFull = [&] {
+        if (out.size() < kPiece)
+            return true;
+        const bool ok = sink(out);
+        out.clear();
+        return ok;
+    };
 
     appendNumber(out, columns);
     out += ',';
@@ -151,12 +155,25 @@ std::string SerializeTableData(const GameTable& table) {
                 out += EncodeCellText(text);
             out += "\r\n";
         }
+        if (!flushIfFull())
+            return false;
     }
-    return out;
+    return out.empty() || sink(out);
+}
+
+std::string SerializeTableData(const GameTable& table) {
+    std::string all;
+    SerializeTableData(table, [&](std::string_view piece) {
+        all += piece;
+        return true;
+    });
+    return all;
 }
 
 void WriteTableDataFile(const GameTable& table, const std::string& path) {
-    if (!writeFileAtomically(path, SerializeTableData(table)))
+    const bool written = writeFileAtomically(
+        path, [&](const PieceWriter& piece) { return SerializeTableData(table, piece); });
+    if (!written)
         throw Error("Cannot Create " + path);
 }
 

@@ -14,6 +14,8 @@ struct AppContext;
 // The bytes of the table data file for the table: "C,R", one width line per column, then one
 // line per non-empty cell, every line ending in CR LF.
 std::string SerializeTableData(const GameTable& table);
+// The same bytes handed out in pieces of about a megabyte; stops when sink returns false.
+bool SerializeTableData(const GameTable& table, const std::function<bool(std::string_view)>& sink);
 
 // Cell texts with a CR are stored with CR as TAB and LF as BS; others unchanged.
 std::string EncodeCellText(std::string_view text);
