@@ -193,10 +193,9 @@ void LoadTableData(const std::string& path, GameTable& table,
         columns = ParseTableInteger(line.substr(0, comma));
         rows = comma == std::string_view::npos ? 0 : ParseTableInteger(line.substr(comma + 1));
     }
-    // Every row but the header and a trailing empty one needs a cell line of at least 7 bytes, so
-    // a larger declaration cannot come from a whole file: refuse it before allocating anything.
-    const long long fillableRows = 2 + static_cast<long long>(data.size()) / 7;
-    if (columns != kColumnCount || rows <= 0 || rows > fillableRows)
+    // No MAME lists more than a small fraction of this; a larger declaration is damage, and
+    // believing it would exhaust memory.
+    if (columns != kColumnCount || rows <= 0 || rows > kMaxTableRows)
         throw Error(corrupt);
 
     table = GameTable();

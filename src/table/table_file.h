@@ -29,6 +29,9 @@ long long ParseTableInteger(std::string_view text);
 // so a crash or a full disk leaves the old file whole. Throws Error("Cannot Create " + path).
 void WriteTableDataFile(const GameTable& table, const std::string& path);
 
+// The largest row count a table data file may declare (MAME lists about 50,000 games).
+inline constexpr long long kMaxTableRows = 500000;
+
 // Reads a table data file into table (which should be in its starting state). pumpEvents, when
 // given, is called now and then (about every 20 ms) while cells are read. Throws Error with
 // "Cannot open file " or "File contains no data or corrupt file " followed by the path; the table
