@@ -7,13 +7,60 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace zarn {
 
 namespace {
 const std::string kRule(20, '-');
+
+// Reads the sizes of archives in one folder. On POSIX the folder is opened once and each archive
+// looked up relative to it, which spares resolving the whole path for every one of thousands.
+class ArchiveSizes {
+public:
+    explicit ArchiveSizes(const std::string& folder) : folder_(folder) {
+#ifndef _WIN32
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+    }
+    ~ArchiveSizes() {
+#ifndef _WIN32
+        if (fd_ >= 0)
+            ::close(fd_);
+#endif
+    }
+    ArchiveSizes(const ArchiveSizes&) = delete;
+    ArchiveSizes& operator=(const ArchiveSizes&) = delete;
+
+    // The size of a regular file; nothing for a folder or a file that cannot be examined.
+    std::optional<long long> of(const std::string& name) const {
+#ifndef _WIN32
+        if (fd_ >= 0) {
+            struct stat st {};
+            if (::fstatat(fd_, name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+                return std::nullopt;
+            return static_cast<long long>(st.st_size);
+        }
+#endif
+        std::error_code ec;
+        const auto bytes = std::filesystem::file_size(std::filesystem::path(folder_ + "/" + name), ec);
+        if (ec)
+            return std::nullopt;
+        return static_cast<long long>(bytes);
+    }
+
+private:
+    std::string folder_;
+    int fd_ = -1;
+};
 } // namespace
 
 std::string RomFolderOf(std::string_view executable) { return folderOf(executable) + "roms"; }
@@ -48,21 +95,13 @@ bool ListRomFolder(const std::string& folder, RomNameSet& names, std::string* er
     return true;
 }
 
-bool CheckRomAvailability(GameTable& table, const std::string& executable, RomNameSet& romFileNames,
-                          const AppContext& ctx, Ui& ui) {
-    namespace fs = std::filesystem;
+void ApplyRomAvailability(GameTable& table, const std::string& folder, const RomNameSet& romFileNames, Ui& ui) {
     const int sizeColumn = ColumnIndex("RomSize");
-    const std::string folder = RomFolderOf(executable);
-    std::string error;
-    if (!ListRomFolder(folder, romFileNames, &error)) {
-        ui.showMessage(error);
-        return false;
-    }
-
     const int romColumn = ColumnIndex("ROM");
     const int statusColumn = ColumnIndex("Status");
     // Collected and handed over in one block: one console edit instead of thousands.
     std::vector<std::string> lines{kRule, "The following romfiles were not found:"};
+    const ArchiveSizes sizes(folder);
     std::string archive;
     for (int row = 1; row < table.rowCount(); ++row) {
         archive = table.cell(romColumn, row);
@@ -70,11 +109,9 @@ bool CheckRomAvailability(GameTable& table, const std::string& executable, RomNa
         if (romFileNames.contains(archive)) {
             table.setCell(statusColumn, row, "0");
             table.setIcon(row, StatusGood);
-            std::error_code ec;
-            const auto bytes = fs::file_size(fs::path(folder + "/" + archive), ec);
             // A sub-folder or an archive that vanished since the listing keeps its old size text.
-            if (!ec)
-                table.setCell(sizeColumn, row, RomSizeText(static_cast<long long>(bytes)));
+            if (const auto bytes = sizes.of(archive))
+                table.setCell(sizeColumn, row, RomSizeText(*bytes));
         } else {
             table.setCell(statusColumn, row, "4");
             table.setIcon(row, StatusNotFound);
@@ -84,6 +121,17 @@ bool CheckRomAvailability(GameTable& table, const std::string& executable, RomNa
     lines.push_back("Some of theese games may still reside in other zips, you should run a full verify to get more info.");
     lines.push_back(kRule);
     ui.appendConsoleLines(lines);
+}
+
+bool CheckRomAvailability(GameTable& table, const std::string& executable, RomNameSet& romFileNames,
+                          const AppContext& ctx, Ui& ui) {
+    const std::string folder = RomFolderOf(executable);
+    std::string error;
+    if (!ListRomFolder(folder, romFileNames, &error)) {
+        ui.showMessage(error);
+        return false;
+    }
+    ApplyRomAvailability(table, folder, romFileNames, ui);
     SaveTableData(table, ctx, ui);
     return true;
 }

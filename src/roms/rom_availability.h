@@ -24,6 +24,10 @@ std::string RomSizeText(long long bytes);
 // system's text for the failure in *errorText when the folder cannot be listed.
 bool ListRomFolder(const std::string& folder, RomNameSet& names, std::string* errorText);
 
+// Gives every data row code 0 or 4 from the listing and the size text of each present archive,
+// and lists the missing archives in the console between two rules.
+void ApplyRomAvailability(GameTable& table, const std::string& folder, const RomNameSet& romFileNames, Ui& ui);
+
 // The quick check: lists the ROM folder beside executable into romFileNames, gives every data row
 // code 0 (its ROM name plus ".zip" is listed, size text written when it can be read) or 4 (not
 // listed, named in the console), and saves the table. A folder that cannot be listed gives one
