@@ -132,3 +132,16 @@ TEST_F(RomWindowTest, ProgressFollowsTheCapturedLines) {
     v->UpdateVerifyProgress(dir.folder() + "none.txt");
     EXPECT_EQ(v->windowTitle(), QStringLiteral("No such file or directory"));
 }
+
+TEST_F(RomWindowTest, VerificationWithoutExecutableOnlySaysSo) {
+    w.SettingsFrm->MLocationEdit->setText(QString::fromStdString(dir.folder() + "mame/none"));
+    rows({"abc"});
+    run([&] { form->Verify1Click(); });
+    ASSERT_EQ(shownTexts().size(), 1);
+    EXPECT_EQ(shownTexts()[0],
+              QStringLiteral("Check validity of all ROMs ? (10-1000 seconds depending on rom count and disk/cpu speed)"));
+    EXPECT_EQ(form->statusText(0), QStringLiteral("Please select the mame executable (Settings->ZARN Paths)"));
+    EXPECT_FALSE(w.VerForm->isVisible());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(status(1), "");
+}
