@@ -14,6 +14,8 @@
 #include "table/column_layout.h"
 #include "table/game_table_model.h"
 #include "table/table_file.h"
+#include "tools/game_header_view.h"
+#include "tools/table_tools.h"
 
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
@@ -65,6 +67,7 @@ TForm1::TForm1(const zarn::AppContext& ctx) : ctx_(ctx) {
     // The window sees every key before the focused control.
     qApp->installEventFilter(this);
     disableUnbuiltCommands();
+    installTableTools(this);
     syncColumnsToView();
 }
 
@@ -194,6 +197,7 @@ void TForm1::buildToolBar() {
 void TForm1::buildCentre() {
     Grid = new QTableView;
     Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setHorizontalHeader(new GameHeaderView(Grid));
     Grid->setModel(model_);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -305,17 +309,12 @@ void TForm1::disableUnbuiltCommands() {
              Readgames1,
              Readhistorydat1,
              Readnplayersini1,
-             ExportGamelist1,
              Checkexistance1,
              Verify1,
              DisplayGameStatistics1,
              StatsBtn,
-             SaveColumnSizes1,
              autosaveplayedfield1,
              PlayBtn,
-             FindBtn,
-             FindNextBtn,
-             FindPrevBtn,
              LegendBtn,
              GettingStarted1,
              About1,
