@@ -71,7 +71,11 @@ TForm1::TForm1(const zarn::AppContext& ctx) : ctx_(ctx) {
     syncColumnsToView();
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    // Hiding asks the grid for its header texts; do it while the table still exists.
+    hide();
+}
 
 void TForm1::attachWindows(TSettingsFrm* settings, TAboutFrm* about, TExtractForm* extract,
                            TConsoleFrm* console, TMAMEOpts* options, TVerForm* verify,

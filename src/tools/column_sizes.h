@@ -13,7 +13,7 @@ inline constexpr const char* kColumnSizesSection = "COLUMNSIZES";
 void SaveColumnSizes(const std::string& iniPath, const std::vector<int>& widthsByPosition);
 
 // The saved width of each of positions 0..count-1, 64 where a key is missing or no number;
-// nullopt when the file does not exist.
+// nullopt when the file or its COLUMNSIZES section does not exist.
 std::optional<std::vector<int>> LoadColumnSizes(const std::string& iniPath, int count);
 
 } // namespace zarn

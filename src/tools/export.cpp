@@ -40,8 +40,6 @@ std::vector<int> ExportColumns(const std::vector<int>& shownInDisplayOrder) {
 
 std::string HtmlCellText(std::string_view cell) {
     std::string text(cell);
-    if (text.find('\r') != std::string::npos)
-        replaceAll(text, "\r", "<br>");
     replaceAll(text, "&", "&amp;");
     // A cell holding both angle brackets carries mark-up and keeps it.
     if (cell.find('>') == std::string_view::npos)
@@ -49,6 +47,8 @@ std::string HtmlCellText(std::string_view cell) {
     if (cell.find('<') == std::string_view::npos)
         replaceAll(text, ">", "&gt;");
     replaceAll(text, "\"", "&quot;");
+    // Line breaks last, so the escaping above never turns them into visible text.
+    replaceAll(text, "\r", "<br>");
     if (text.empty())
         text = "<br>";
     return text;

@@ -6,6 +6,8 @@
 
 GameHeaderView::GameHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
     setSectionsClickable(true);
+    // "Status" is narrower than the style's usual minimum.
+    setMinimumSectionSize(8);
     connect(this, &QHeaderView::sectionMoved, this, [this] {
         if (pressed_)
             changed_ = true;
@@ -42,6 +44,7 @@ void GameHeaderView::mousePressEvent(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
     // A press inside the fixed column (away from a border, which may belong to its neighbour)
     // would start moving it: keep it from the base class.
+    pressedSection_ = nearBorder(x) ? -1 : logicalIndexAt(x);
     passedOn_ = !(logicalIndexAt(x) == fixed_ && fixed_ >= 0 && !nearBorder(x));
     if (passedOn_)
         QHeaderView::mousePressEvent(event);
@@ -63,8 +66,9 @@ void GameHeaderView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (!rect().contains(pos) || nearBorder(pos.x()))
         return;
+    // A click: down and up on the same header cell (a press at a border starts a resize).
     const int logical = logicalIndexAt(pos.x());
-    if (logical >= 0)
+    if (logical >= 0 && logical == pressedSection_)
         emit sortClicked(logical, event->modifiers() & Qt::ShiftModifier);
 }
 

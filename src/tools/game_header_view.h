@@ -45,5 +45,6 @@ private:
     zarn::SortKeyList keys_;
     bool pressed_ = false;
     bool passedOn_ = false; // the press went to the base class (it may move or resize)
-    bool changed_ = false;  // a move or resize happened during this press
+    bool changed_ = false;
+    int pressedSection_ = -1; // the section pressed away from its borders  // a move or resize happened during this press
 };

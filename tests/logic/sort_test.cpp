@@ -73,7 +73,7 @@ TEST(SortCells, WayOfComparingComesFromTheCell) {
         {"10.00Kb", dot, CellKind::Text},    {"19??", dot, CellKind::Text},
         {"-", dot, CellKind::Text},          {"", dot, CellKind::Text},
         {"1/2/1999", dot, CellKind::Date},   {"12/31/99 10:00", dot, CellKind::Date},
-        {"a1/2", dot, CellKind::Text},       {"123/4", dot, CellKind::Text},
+        {"ab/2", dot, CellKind::Text},       {"a1/2", dot, CellKind::Date},       {"123/4", dot, CellKind::Text},
         {"1/", dot, CellKind::Text},         {"Zebra", dot, CellKind::Text},
     };
     for (const Case& c : cases)

@@ -1,6 +1,7 @@
 #include "windows/window_fixture.h"
 
 #include "table/game_table_model.h"
+#include "app/application.h"
 #include "settings/ini_file.h"
 #include "table/table_file.h"
 #include "tools/game_header_view.h"
@@ -13,7 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
-#include <QTest>
+#include <QKeyEvent>
 
 #include <fstream>
 #include <sstream>
@@ -28,6 +29,14 @@ const int kStatus = ColumnIndex("Status"), kRom = ColumnIndex("ROM"), kDesc = Co
 struct Game {
     std::string status, rom, description, played;
 };
+
+// A key typed into a widget the way the system delivers it (through the application).
+void keyClick(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(widget, &release);
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,7 +63,7 @@ protected:
         startUp();
         form->resize(1000, 600);
         form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        QApplication::processEvents();
         header = tableTools(form)->header();
     }
 
@@ -103,7 +112,7 @@ TEST_F(TableToolsTest, SearchFromTheBeginningHighlightsAndNextGoesOn) {
     startWith(kGames);
     EXPECT_TRUE(form->FindBtn->isEnabled());
     form->FindBox->setText(QStringLiteral("xyz"));
-    QTest::keyClick(form->FindBox, Qt::Key_Return);
+    keyClick(form->FindBox, Qt::Key_Return);
     EXPECT_EQ(form->statusText(0), QStringLiteral("Text found on row 4"));
     EXPECT_EQ(form->currentRow(), 4);
     EXPECT_TRUE(form->Grid->selectionModel()->isRowSelected(3, {}));
@@ -117,7 +126,7 @@ TEST_F(TableToolsTest, SearchFromTheBeginningHighlightsAndNextGoesOn) {
 
     // F3 with a modifier goes on from the current row; the ROM column is done, so the
     // description of row 5 is found. No highlight then.
-    QTest::keyClick(form->Grid, Qt::Key_F3, Qt::ShiftModifier);
+    keyClick(form->Grid, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(form->statusText(0), QStringLiteral("Text found on row 5"));
     EXPECT_EQ(form->currentRow(), 5);
     EXPECT_EQ(marks->highlightedRow(), -1);
