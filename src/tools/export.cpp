@@ -11,14 +11,6 @@ namespace zarn {
 
 namespace {
 
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-    size_t at = 0;
-    while ((at = text.find(from, at)) != std::string::npos) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-}
-
 // The text before the first line break. A bare line feed ends the line as well, so a cell can
 // never break a line of the aligned text.
 std::string_view firstLine(std::string_view cell) {
@@ -38,36 +30,65 @@ std::vector<int> ExportColumns(const std::vector<int>& shownInDisplayOrder) {
     return columns;
 }
 
+namespace {
+
+// Appends the HTML of a cell, all conversions in one pass: "&" and the quotation mark always
+// become entities, "<" only when the cell has no ">" and ">" only when it has no "<" (a cell with
+// both carries mark-up and keeps it), a carriage return becomes "<br>", nothing becomes "<br>".
+void appendHtmlCell(std::string& out, std::string_view cell) {
+    if (cell.empty()) {
+        out += "<br>";
+        return;
+    }
+    const bool hasLess = cell.find('<') != std::string_view::npos;
+    const bool hasGreater = cell.find('>') != std::string_view::npos;
+    for (char c : cell) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '<':
+            out += hasGreater ? "<" : "&lt;";
+            break;
+        case '>':
+            out += hasLess ? ">" : "&gt;";
+            break;
+        case '\r':
+            out += "<br>";
+            break;
+        default:
+            out.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
 std::string HtmlCellText(std::string_view cell) {
-    std::string text(cell);
-    replaceAll(text, "&", "&amp;");
-    // A cell holding both angle brackets carries mark-up and keeps it.
-    if (cell.find('>') == std::string_view::npos)
-        replaceAll(text, "<", "&lt;");
-    if (cell.find('<') == std::string_view::npos)
-        replaceAll(text, ">", "&gt;");
-    replaceAll(text, "\"", "&quot;");
-    // Line breaks last, so the escaping above never turns them into visible text.
-    replaceAll(text, "\r", "<br>");
-    if (text.empty())
-        text = "<br>";
+    std::string text;
+    appendHtmlCell(text, cell);
     return text;
 }
 
 std::string HtmlExport(const GameTable& table, const std::vector<int>& columns, const ExportColors& colors) {
+    auto opening = [&](const std::string& background, bool header) {
+        return "<td nowrap bgcolor=\"#" + background + "\"><font color=\"#" + colors.text + (header ? "\">" : "\" >");
+    };
+    const std::string header = opening(colors.header, true), odd = opening(colors.oddRow, false),
+                      even = opening(colors.evenRow, false);
     std::string out;
-    out.reserve(static_cast<size_t>(table.rowCount()) * columns.size() * 64 + 128);
+    out.reserve(static_cast<size_t>(table.rowCount()) * columns.size() * (odd.size() + 32) + 128);
     out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\"  width=\"100%\">\r\n";
     for (int r = 0; r < table.rowCount(); ++r) {
         out += "<tr>\r\n";
-        const std::string& background = r == 0 ? colors.header : (r % 2 == 1 ? colors.oddRow : colors.evenRow);
+        const std::string& open = r == 0 ? header : (r % 2 == 1 ? odd : even);
+        const TableRow& row = table.rows()[r];
         for (int c : columns) {
-            out += "<td nowrap bgcolor=\"#";
-            out += background;
-            out += "\"><font color=\"#";
-            out += colors.text;
-            out += r == 0 ? "\">" : "\" >";
-            out += HtmlCellText(table.cell(c, r));
+            out += open;
+            appendHtmlCell(out, row.cells[c]);
             out += "</font></td>\r\n";
         }
         out += "</tr>\r\n";
@@ -83,6 +104,10 @@ std::string TextExport(const GameTable& table, const std::vector<int>& columns) 
             widths[i] = std::max(widths[i], CellCharacterCount(firstLine(row.cells[columns[i]])));
     }
     std::string out;
+    size_t lineSize = 2;
+    for (size_t w : widths)
+        lineSize += w + 1;
+    out.reserve(lineSize * table.rows().size());
     for (const TableRow& row : table.rows()) {
         for (size_t i = 0; i < columns.size(); ++i) {
             const std::string_view text = firstLine(row.cells[columns[i]]);

@@ -13,7 +13,39 @@ SearchText::SearchText(std::string_view text) {
         kind_ = Kind::EmptyCell;
     else
         kind_ = Kind::Text, upper_ = UpperCellText(text);
+    asciiOnly_ = std::all_of(upper_.begin(), upper_.end(), [](char32_t c) { return c < 0x80; });
+    if (asciiOnly_)
+        upperAscii_.assign(upper_.begin(), upper_.end());
 }
+
+namespace {
+
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
+
+// Case-insensitive containment of an upper-case ASCII needle in an ASCII cell. A cell with other
+// bytes sets *plain to false, and the caller takes the general way.
+bool asciiContains(std::string_view cell, std::string_view needle, bool* plain) {
+    *plain = true;
+    for (char c : cell) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            *plain = false;
+            return false;
+        }
+    }
+    if (needle.size() > cell.size())
+        return false;
+    const size_t last = cell.size() - needle.size();
+    for (size_t i = 0; i <= last; ++i) {
+        size_t k = 0;
+        while (k < needle.size() && upperAscii(cell[i + k]) == needle[k])
+            ++k;
+        if (k == needle.size())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 bool SearchText::matches(std::string_view cell) const {
     switch (kind_) {
@@ -26,6 +58,12 @@ bool SearchText::matches(std::string_view cell) const {
     }
     if (cell.size() < upper_.size())
         return false; // every character takes at least one byte
+    bool plain = false;
+    if (asciiOnly_) {
+        const bool found = asciiContains(cell, upperAscii_, &plain);
+        if (plain)
+            return found;
+    }
     const std::u32string upperCell = UpperCellText(cell);
     return std::u32string_view(upperCell).find(upper_) != std::u32string_view::npos;
 }

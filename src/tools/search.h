@@ -20,6 +20,8 @@ public:
 private:
     enum class Kind { Nothing, EmptyCell, Text } kind_;
     std::u32string upper_;
+    std::string upperAscii_; // the upper-case text when it is plain ASCII
+    bool asciiOnly_ = false;
 };
 
 // First data row from startRow on (downward or upward) whose cell in column matches; 0 when none

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 #include <string>
 
@@ -85,29 +86,41 @@ int daysInMonth(int y, int m) {
 
 // A prepared cell of one key column. Rank orders the kinds against each other.
 struct Key {
-    int rank;    // 0 empty or number, 1 date, 2 text
-    double value; // number or date
+    int rank;        // 0 empty or number, 1 date, 2 text
+    double value;    // number or date
+    uint64_t prefix; // a text's first eight bytes, big-endian, zero-padded: orders like the text
     std::string_view text;
 };
 
+uint64_t prefixOf(std::string_view text) {
+    uint64_t p = 0;
+    for (size_t i = 0; i < 8; ++i)
+        p = (p << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return p;
+}
+
 Key makeKey(std::string_view cell, const SortLocale& locale) {
     if (cell.empty())
-        return {0, 0.0, cell};
+        return {0, 0.0, 0, cell};
     switch (ClassifyCell(cell, locale)) {
     case CellKind::Number:
-        return {0, CellNumber(cell, locale), cell};
+        return {0, CellNumber(cell, locale), 0, cell};
     case CellKind::Date:
-        return {1, CellDate(cell, locale), cell};
+        return {1, CellDate(cell, locale), 0, cell};
     case CellKind::Text:
         break;
     }
-    return {2, 0.0, cell};
+    return {2, 0.0, prefixOf(cell), cell};
 }
 
 int compareKeys(const Key& a, const Key& b) {
     if (a.rank != b.rank)
         return a.rank < b.rank ? -1 : 1;
     if (a.rank == 2) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix ? -1 : 1;
+        if (a.text.size() <= 8 && b.text.size() <= 8 && a.text.size() == b.text.size())
+            return 0;
         const int c = a.text.compare(b.text);
         return c < 0 ? -1 : (c > 0 ? 1 : 0);
     }
@@ -225,23 +238,33 @@ void SortTable(GameTable& table, const SortKeyList& keys, const SortLocale& loca
         for (size_t k = 0; k < width; ++k)
             prepared[r * width + k] = makeKey(row.cells[usable[k].column], locale);
     }
-    std::vector<int> order(count);
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const Key* ka = &prepared[a * width];
-        const Key* kb = &prepared[b * width];
-        for (size_t k = 0; k < width; ++k) {
-            const int c = compareKeys(ka[k], kb[k]);
-            if (c != 0)
-                return usable[k].descending ? c > 0 : c < 0;
+    // The primary key travels with its row for locality; further keys are looked up on ties.
+    struct Item {
+        Key key;
+        int row;
+    };
+    std::vector<Item> order(count);
+    for (int r = 0; r < count; ++r)
+        order[r] = {prepared[r * width], r};
+    const bool firstDescending = usable[0].descending;
+    std::sort(order.begin(), order.end(), [&](const Item& a, const Item& b) {
+        const int c = compareKeys(a.key, b.key);
+        if (c != 0)
+            return firstDescending ? c > 0 : c < 0;
+        const Key* ka = &prepared[a.row * width];
+        const Key* kb = &prepared[b.row * width];
+        for (size_t k = 1; k < width; ++k) {
+            const int d = compareKeys(ka[k], kb[k]);
+            if (d != 0)
+                return usable[k].descending ? d > 0 : d < 0;
         }
         return false;
     });
 
     std::vector<TableRow> sorted;
     sorted.reserve(count);
-    for (int i : order)
-        sorted.push_back(std::move(rows[first + i]));
+    for (const Item& item : order)
+        sorted.push_back(std::move(rows[first + item.row]));
     std::move(sorted.begin(), sorted.end(), rows.begin() + first);
 }
 

@@ -163,7 +163,8 @@ std::string XlsWorkbook(const std::vector<std::vector<std::string>>& cells) {
 
     // Shared strings, each stored once.
     std::vector<std::u16string> strings;
-    std::unordered_map<std::string, uint32_t> index;
+    std::unordered_map<std::string_view, uint32_t> index;
+    index.reserve(cells.size() * 4);
     struct Cell {
         uint16_t row, column;
         uint32_t sst;
@@ -174,7 +175,7 @@ std::string XlsWorkbook(const std::vector<std::vector<std::string>>& cells) {
             const std::string& text = cells[r][c];
             if (text.empty())
                 continue;
-            auto [it, added] = index.try_emplace(text, static_cast<uint32_t>(strings.size()));
+            auto [it, added] = index.try_emplace(std::string_view(text), static_cast<uint32_t>(strings.size()));
             if (added) {
                 std::u16string s = ToUtf16(CellCharacters(text));
                 if (s.size() > kMaxCellChars) {
@@ -189,6 +190,7 @@ std::string XlsWorkbook(const std::vector<std::vector<std::string>>& cells) {
     }
 
     std::string book;
+    book.reserve(labels.size() * 14 + strings.size() * 24 + 4096);
     // Workbook globals.
     record(book, 0x0809, data16({0x0600, 0x0005, 0x0DBB, 0x07CC}) + std::string("\0\0\0\0\x06\x00\x00\x00", 8));
     record(book, 0x00E1, data16({0x04B0}));        // INTERFACEHDR
@@ -263,19 +265,22 @@ std::string XlsWorkbook(const std::vector<std::vector<std::string>>& cells) {
         record(book, 0x0200, dim);                 // DIMENSIONS
     }
     for (const Cell& cell : labels) {
-        std::string d = data16({cell.row, cell.column, 15});
-        put32(d, cell.sst);
-        record(book, 0x00FD, d);                   // LABELSST
+        put16(book, 0x00FD);                       // LABELSST
+        put16(book, 10);
+        put16(book, cell.row);
+        put16(book, cell.column);
+        put16(book, 15);
+        put32(book, cell.sst);
     }
     record(book, 0x023E, data16({0x06B6, 0, 0, 0x0040, 0, 0, 0, 0, 0})); // WINDOW2
     record(book, 0x000A, {});                      // EOF
-    return CompoundFile(book);
+    return CompoundFile(std::move(book));
 }
 
-std::string CompoundFile(const std::string& workbookStream) {
+std::string CompoundFile(std::string workbookStream) {
     constexpr uint32_t kSector = 512;
     constexpr uint32_t kFree = 0xFFFFFFFF, kEnd = 0xFFFFFFFE, kFatSect = 0xFFFFFFFD, kDifSect = 0xFFFFFFFC;
-    std::string stream = workbookStream;
+    std::string& stream = workbookStream;
     // Streams under 4096 bytes would belong in the mini stream; padding keeps one kind of storage.
     if (stream.size() < 4096)
         stream.resize(4096, '\0');

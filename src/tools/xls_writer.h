@@ -12,6 +12,6 @@ namespace zarn {
 std::string XlsWorkbook(const std::vector<std::vector<std::string>>& cells);
 
 // The compound file around one stream named "Workbook" (exposed for tests).
-std::string CompoundFile(const std::string& workbookStream);
+std::string CompoundFile(std::string workbookStream);
 
 } // namespace zarn

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSplitter>
 #include <QTableView>
 #include <QKeyEvent>
 
@@ -245,13 +246,23 @@ TEST_F(TableToolsTest, LastShownColumnStretches) {
             sum += header->sectionSize(c);
         return sum;
     };
+    // The loaded layout is wider than the grid: the last column has the default width.
+    ASSERT_GT(total() - header->sectionSize(shown.back()), form->Grid->viewport()->width());
+    EXPECT_EQ(header->sectionSize(shown.back()), 64);
+    // Narrow columns leave room, which the last one takes, less one pixel.
+    for (size_t i = 1; i + 1 < shown.size(); ++i)
+        header->resizeSection(shown[i], 20);
     EXPECT_EQ(total(), form->Grid->viewport()->width() - 1);
-    form->resize(1200, 600);
+    // A wider table, a moved column: still filled.
+    form->Splitter1->setSizes({700, 300});
     QApplication::processEvents();
+    EXPECT_GT(form->Grid->viewport()->width(), 600);
+    EXPECT_EQ(total(), form->Grid->viewport()->width() - 1);
+    header->moveSection(header->visualIndex(shown.back()), 3);
     EXPECT_EQ(total(), form->Grid->viewport()->width() - 1);
     // When the others are wider than the table, the last gets the default width.
     header->resizeSection(kDesc, 3000);
-    EXPECT_EQ(header->sectionSize(shown.back()), 64);
+    EXPECT_EQ(header->sectionSize(tableTools(form)->shownColumnsInDisplayOrder().back()), 64);
 }
 
 TEST_F(TableToolsTest, ColumnSizesSavedByPositionAndLoadedAtStart) {
