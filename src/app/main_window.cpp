@@ -221,8 +221,9 @@ void TForm1::buildCentre() {
     Grid->setFont(font);
     Grid->setIconSize(QSize(16, 16));
     QPalette pal = Grid->palette();
-    pal.setColor(QPalette::AlternateBase, QApplication::palette().color(QPalette::ToolTipBase));
-    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Window));
+    // Row 1 is drawn in the tooltip colour, row 2 in the window colour, and so on.
+    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::AlternateBase, QApplication::palette().color(QPalette::Window));
     Grid->setPalette(pal);
     Grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: white; }"));
     Grid->installEventFilter(this);

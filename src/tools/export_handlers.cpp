@@ -38,8 +38,8 @@ void TForm1::ExportGamelist1Click() {
     const QPalette grid = Grid->palette();
     zarn::ExportColors colors;
     colors.header = hex(Grid->horizontalHeader()->palette().color(QPalette::Button));
-    colors.oddRow = hex(grid.color(QPalette::AlternateBase));
-    colors.evenRow = hex(grid.color(QPalette::Base));
+    colors.oddRow = hex(grid.color(QPalette::Base));
+    colors.evenRow = hex(grid.color(QPalette::AlternateBase));
     colors.text = hex(grid.color(QPalette::Text));
 
     const std::vector<int> columns = zarn::ExportColumns(tools->shownColumnsInDisplayOrder());
