@@ -7,8 +7,6 @@ void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
 void TForm1::Readgames1Click() {}
-void TForm1::Readhistorydat1Click() {}
-void TForm1::Readnplayersini1Click() {}
 void TForm1::ExportGamelist1Click() {}
 void TForm1::Checkexistance1Click() {}
 void TForm1::Verify1Click() {}
@@ -25,7 +23,4 @@ void TForm1::FindBtnClick() {}
 void TForm1::FindNextBtnClick() {}
 void TForm1::FindPrevBtnClick() {}
 void TForm1::KillBtnClick() {}
-void TForm1::GridSelectCell(int, int) {}
-void TForm1::GridTimerTimer() {}
 void TForm1::proctimerTimer() {}
-void TForm1::TabControl1Change() {}
