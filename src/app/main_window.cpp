@@ -269,7 +269,9 @@ void TForm1::buildCentre() {
     shadow->setOffset(1, 1);
     shadow->setBlurRadius(0);
     ImgLbl->setGraphicsEffect(shadow);
-    ImgLbl->move(4, 4);
+    ImgLbl->setText(QStringLiteral("      "));
+    ImgLbl->adjustSize();
+    ImageEn1->setCornerWidget(ImgLbl);
     BioBox = new QPlainTextEdit;
     BioBox->setObjectName(QStringLiteral("BioBox"));
     BioBox->setReadOnly(true);
@@ -313,8 +315,6 @@ void TForm1::disableUnbuiltCommands() {
              Createmameini1,
              Editmameini1,
              Readgames1,
-             Readhistorydat1,
-             Readnplayersini1,
              Verify1,
              autosaveplayedfield1,
              PlayBtn,

@@ -109,6 +109,9 @@ public:
     void GridTimerTimer();
     void proctimerTimer();
     void TabControl1Change();
+    // Looks up and shows the picture of a row in the current tab's folder; negative arguments
+    // search the remembered row again.
+    void showImage(int col, int row);
 
     bool TableReady = false;
 
@@ -182,4 +185,6 @@ private:
     zarn::CursorKind cursor_ = zarn::CursorKind::Normal;
     bool startedUp_ = false;
     bool syncingColumns_ = false;
+    // The row whose picture showImage looks for.
+    int pictureRow_ = 0;
 };

@@ -7,15 +7,10 @@ void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
 void TForm1::Readgames1Click() {}
-void TForm1::Readhistorydat1Click() {}
-void TForm1::Readnplayersini1Click() {}
 void TForm1::autosaveplayedfield1Click() {}
 void TForm1::GettingStarted1Click() {}
 void TForm1::About1Click() {}
 void TForm1::LegendBtnClick() {}
 void TForm1::PlayBtnClick() {}
 void TForm1::KillBtnClick() {}
-void TForm1::GridSelectCell(int, int) {}
-void TForm1::GridTimerTimer() {}
 void TForm1::proctimerTimer() {}
-void TForm1::TabControl1Change() {}

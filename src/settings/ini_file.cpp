@@ -138,6 +138,24 @@ std::optional<std::string> IniFile::read(std::string_view section, std::string_v
     return std::string(value.substr(0, kMaxValueLength));
 }
 
+std::vector<std::pair<std::string, std::string>>
+IniFile::readSection(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    const size_t header = findSection(section);
+    if (header == npos)
+        return entries;
+    const size_t end = sectionEnd(header);
+    for (size_t i = header + 1; i < end; ++i) {
+        const std::string_view line = lines_[i];
+        const size_t eq = line.find('=');
+        if (eq == npos)
+            continue;
+        entries.emplace_back(std::string(trimBlanks(line.substr(0, eq))),
+                             std::string(trimBlanks(line.substr(eq + 1)).substr(0, kMaxValueLength)));
+    }
+    return entries;
+}
+
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
     auto value = read(section, key);

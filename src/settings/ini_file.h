@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zarn {
@@ -23,6 +24,9 @@ public:
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view fallback = {}) const;
+    // Every key of the first matching section with its value, in file order, by read()'s rules
+    // (a key given twice appears twice; read() would give the first).
+    std::vector<std::pair<std::string, std::string>> readSection(std::string_view section) const;
     // The integer rule: decimal (optional sign), or hexadecimal after "0x"/"0X"; an empty or
     // non-numeric value gives the fallback.
     long long readInteger(std::string_view section, std::string_view key, long long fallback) const;

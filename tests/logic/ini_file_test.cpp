@@ -25,6 +25,19 @@ TEST(IniFile, ReadsNamesWithoutRegardToCaseAndTrimsBlanks) {
     EXPECT_EQ(IniFile(dir.folder() + "missing.ini").readString("ZARN", "EXECUTABLE", "d"), "d");
 }
 
+TEST(IniFile, ReadSectionGivesWhatReadWouldForEveryKey) {
+    TempDir dir;
+    const std::string path = dir.write("a.ini", "[NPlayers]\r\n; note\r\n Pacman = 2P alt \r\n"
+                                                "sf2=2P sim\r\nsf2=later\r\n[other]\r\nx=1\r\n"
+                                                "[nplayers]\r\nsecond=section\r\n");
+    const IniFile ini(path);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Pacman", "2P alt"}, {"sf2", "2P sim"}, {"sf2", "later"}};
+    EXPECT_EQ(ini.readSection("NPLAYERS"), expected); // the first section of that name only
+    EXPECT_EQ(ini.readString("NPlayers", "SF2"), "2P sim");
+    EXPECT_TRUE(ini.readSection("missing").empty());
+}
+
 TEST(IniFile, IntegersAndBooleans) {
     struct Case {
         const char* value;
