@@ -302,7 +302,6 @@ void TForm1::disableUnbuiltCommands() {
              EditOptions1,
              Createmameini1,
              Editmameini1,
-             Readgames1,
              Readhistorydat1,
              Readnplayersini1,
              ExportGamelist1,

@@ -6,7 +6,6 @@
 void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
-void TForm1::Readgames1Click() {}
 void TForm1::Readhistorydat1Click() {}
 void TForm1::Readnplayersini1Click() {}
 void TForm1::ExportGamelist1Click() {}
