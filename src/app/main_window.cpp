@@ -314,8 +314,6 @@ void TForm1::disableUnbuiltCommands() {
              EditOptions1,
              Createmameini1,
              Editmameini1,
-             Readgames1,
-             Verify1,
              autosaveplayedfield1,
              PlayBtn,
              LegendBtn,

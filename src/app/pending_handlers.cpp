@@ -6,7 +6,6 @@
 void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
-void TForm1::Readgames1Click() {}
 void TForm1::autosaveplayedfield1Click() {}
 void TForm1::GettingStarted1Click() {}
 void TForm1::About1Click() {}

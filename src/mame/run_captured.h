@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zarn {
 
@@ -21,6 +23,16 @@ struct CapturedRun {
 };
 
 // Starts the run, waits in one-second steps letting events run, terminates it at the limit.
+// The child receives the words of the argument text as its arguments; no shell is involved.
+// Appends "Calling " + executable + arguments to the console and changes the program's current
+// directory to the executable's folder, where it stays. At the limit the process is killed
+// before this returns. A process that cannot be started counts as Finished (its capture is empty).
 RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui);
+
+// The temporary folder followed by the capture file name.
+std::string CapturePath(const CapturedRun& run, const AppContext& ctx);
+
+// The argument text split at blanks (runs of blanks count as one, no quoting).
+std::vector<std::string> SplitArguments(std::string_view text);
 
 } // namespace zarn
