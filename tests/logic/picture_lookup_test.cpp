@@ -50,7 +50,10 @@ TEST(PictureLookup, FirstTickedExtensionThenTheParent) {
     EXPECT_EQ(FindPicture(t, 2, folder, p), folder + "/clone.gif");
     EXPECT_EQ(PictureCaption(folder + "/parent.png"), "parent.png");
 
-    const PathSettings none{.png = false, .jpg = false, .tif = true};
+    PathSettings none;
+    none.png = false;
+    none.jpg = false;
+    none.tif = true;
     EXPECT_EQ(FindPicture(t, 1, folder, none), "");
     EXPECT_EQ(FindPicture(t, 2, dir.folder() + "no_such_folder", allTypes()), "");
 }
