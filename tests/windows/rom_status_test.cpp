@@ -1,7 +1,9 @@
 #include "windows/window_fixture.h"
 
 #include "console/console_window.h"
+#include "app/paths.h"
 #include "roms/statistics.h"
+#include "settings/ini_file.h"
 #include "roms/verify_window.h"
 #include "settings/paths_dialog.h"
 #include "table/game_table_model.h"
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTableView>
 
 #include <filesystem>
 
@@ -144,4 +147,48 @@ TEST_F(RomWindowTest, VerificationWithoutExecutableOnlySaysSo) {
     EXPECT_FALSE(w.VerForm->isVisible());
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(status(1), "");
+}
+
+TEST_F(RomWindowTest, VerificationRunsTheStandInMameEndToEnd) {
+    // The stand-in MAME beside a roms folder holding one good and one damaged archive.
+    std::filesystem::copy_file(test::fakeMamePath(), mame, std::filesystem::copy_options::overwrite_existing);
+    dir.write("mame/roms/abc.zip", "zip");
+    dir.write("mame/roms/bad.zip", "zip");
+    const std::string report = dir.write("report.txt",
+                                         "romset abc is good\n"
+                                         "romset bad is bad\n"
+                                         "romset gone is bad\n"
+                                         "romset old is best available\n"
+                                         "romset other sounds odd\n"
+                                         "romset notintable is good\n"
+                                         "5 romsets found, 2 were OK.\n");
+    const std::string log = dir.folder() + "mame.log";
+    qputenv("FAKE_MAME_VERIFY_REPORT", QByteArray::fromStdString(report));
+    qputenv("FAKE_MAME_LOG", QByteArray::fromStdString(log));
+    rows({"abc", "bad", "gone", "old", "other", "unnamed"});
+
+    run([&] { form->Verify1Click(); });
+    qunsetenv("FAKE_MAME_VERIFY_REPORT");
+    qunsetenv("FAKE_MAME_LOG");
+
+    EXPECT_EQ(status(1), "0");
+    EXPECT_EQ(status(2), "1"); // bad, but its archive is there
+    EXPECT_EQ(status(3), "4"); // bad and no archive
+    EXPECT_EQ(status(4), "3");
+    EXPECT_EQ(status(5), "6");
+    EXPECT_EQ(status(6), "4"); // not in the report: the availability result stays
+    const IniFile ini(ctx.settingsPath());
+    EXPECT_EQ(ini.readInteger("STATS", "s_total", -1), 6);
+    EXPECT_EQ(ini.readInteger("STATS", "s_good", -1), 1);
+    EXPECT_EQ(ini.readInteger("STATS", "s_notfound", -1), 1);
+    EXPECT_EQ(ini.readInteger("STATS", "s_notworking", -1), 1);
+    EXPECT_EQ(ini.readInteger("STATS", "s_bestavailable", -1), 1);
+    EXPECT_EQ(ini.readInteger("STATS", "s_unknown", -1), 1);
+    EXPECT_FALSE(std::filesystem::exists(ctx.tempDir + "zarn_romstatus.txt"));
+    // MAME got the two words as separate arguments, untouched by any shell, in its own folder.
+    std::string calls;
+    ASSERT_TRUE(readWholeFile(log, calls));
+    EXPECT_NE(calls.find("* -verifysets\ncwd " + dir.folder() + "mame"), std::string::npos) << calls;
+    EXPECT_FALSE(w.VerForm->isVisible());
+    EXPECT_TRUE(form->Grid->isEnabled());
 }
