@@ -299,7 +299,6 @@ void TForm1::buildStatusBar() {
 void TForm1::disableUnbuiltCommands() {
     // Commands whose work is not built yet stay visible but cannot be used.
     for (QAction* action : {
-             EditOptions1,
              Createmameini1,
              Editmameini1,
              Readgames1,
@@ -311,8 +310,6 @@ void TForm1::disableUnbuiltCommands() {
              DisplayGameStatistics1,
              StatsBtn,
              SaveColumnSizes1,
-             autosaveplayedfield1,
-             PlayBtn,
              FindBtn,
              FindNextBtn,
              FindPrevBtn,

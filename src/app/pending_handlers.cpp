@@ -3,7 +3,6 @@
 // *_handlers.cpp when it builds the work, and removes its command from disableUnbuiltCommands.
 #include "app/main_window.h"
 
-void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
 void TForm1::Readgames1Click() {}
@@ -16,16 +15,12 @@ void TForm1::DisplayGameStatistics1Click() {}
 void TForm1::StatsBtnClick() {}
 void TForm1::SaveColumnSizes1Click() {}
 void TForm1::LoadColumnWidths() {}
-void TForm1::autosaveplayedfield1Click() {}
 void TForm1::GettingStarted1Click() {}
 void TForm1::About1Click() {}
 void TForm1::LegendBtnClick() {}
-void TForm1::PlayBtnClick() {}
 void TForm1::FindBtnClick() {}
 void TForm1::FindNextBtnClick() {}
 void TForm1::FindPrevBtnClick() {}
-void TForm1::KillBtnClick() {}
 void TForm1::GridSelectCell(int, int) {}
 void TForm1::GridTimerTimer() {}
-void TForm1::proctimerTimer() {}
 void TForm1::TabControl1Change() {}
