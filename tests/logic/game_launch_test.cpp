@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -251,4 +252,22 @@ TEST(ReadMameLog, AMissingLogIsShownInABoxAndTheConsoleGetsNothing) {
     ReadMameLog(ctx, ui);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{ctx.tempDir + "zarn_msglog.txtNo such file or directory"}));
     EXPECT_TRUE(ui.console.empty());
+}
+
+TEST(GameMonitor, ARunningGameOutlivesItsMonitor) {
+    TempDir dir;
+    const AppContext ctx = zarn::test::contextIn(dir);
+    ::setenv("FAKE_MAME_GAME_HANG", "30", 1);
+    long long pid = 0;
+    {
+        GameMonitor monitor;
+        std::string error;
+        ASSERT_TRUE(monitor.start(zarn::test::fakeMamePath() + " pacman -v ", ctx.tempDir + "log.txt", &error))
+            << error;
+        pid = monitor.processId();
+    }
+    ::unsetenv("FAKE_MAME_GAME_HANG");
+    // Still there after the monitor is gone, as a game is after the program ends.
+    EXPECT_EQ(::kill(static_cast<pid_t>(pid), 0), 0);
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
