@@ -4,6 +4,7 @@
 #include "app/ui.h"
 #include "emulator/game_launch.h"
 #include "settings/path_settings.h"
+#include "table/column_layout.h"
 #include "table/game_table.h"
 
 #include <QMainWindow>
@@ -175,6 +176,7 @@ private:
     void buildCentre();
     void buildStatusBar();
     void disableUnbuiltCommands();
+    zarn::TextWidthFn gridTextWidth() const;
     // Returns the display to its default mode after Ctrl+K.
     void resetDisplayMode();
 
