@@ -17,7 +17,7 @@ AppWindows createAppWindows(const zarn::AppContext& ctx) {
     w.AboutFrm = new TAboutFrm(w.Form1);
     w.ExtractForm = new TExtractForm(w.Form1);
     w.ConsoleFrm = new TConsoleFrm(w.Form1);
-    w.MAMEOpts = new TMAMEOpts(w.Form1);
+    w.MAMEOpts = new TMAMEOpts(w.Form1, w.Form1->context());
     w.VerForm = new TVerForm(w.Form1);
     w.LegendFrm = new TLegendFrm(w.Form1);
     w.HelpFrm = new THelpFrm(w.Form1);

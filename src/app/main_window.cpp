@@ -311,11 +311,8 @@ void TForm1::buildStatusBar() {
 void TForm1::disableUnbuiltCommands() {
     // Commands whose work is not built yet stay visible but cannot be used.
     for (QAction* action : {
-             EditOptions1,
              Createmameini1,
              Editmameini1,
-             autosaveplayedfield1,
-             PlayBtn,
              LegendBtn,
              GettingStarted1,
              About1,

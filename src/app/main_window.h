@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "app/ui.h"
+#include "emulator/game_launch.h"
 #include "settings/path_settings.h"
 #include "table/column_layout.h"
 #include "table/game_table.h"
@@ -108,6 +109,10 @@ public:
     void GridSelectCell(int column, int row);
     void GridTimerTimer();
     void proctimerTimer();
+    // Starts the game of the current row (play button, Enter, double click).
+    void LaunchGame();
+    // The running game, watched by proctimer.
+    zarn::GameMonitor& emulator() { return emulator_; }
     void TabControl1Change();
     // Looks up and shows the picture of a row in the current tab's folder; negative arguments
     // search the remembered row again.
@@ -180,6 +185,7 @@ private:
 
     zarn::AppContext ctx_;
     zarn::GameTable table_;
+    zarn::GameMonitor emulator_;
     GameTableModel* model_;
     std::array<QLabel*, 3> statusPanels_{};
     zarn::CursorKind cursor_ = zarn::CursorKind::Normal;

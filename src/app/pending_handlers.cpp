@@ -3,13 +3,8 @@
 // *_handlers.cpp when it builds the work, and removes its command from disableUnbuiltCommands.
 #include "app/main_window.h"
 
-void TForm1::EditOptions1Click() {}
 void TForm1::Createmameini1Click() {}
 void TForm1::Editmameini1Click() {}
-void TForm1::autosaveplayedfield1Click() {}
 void TForm1::GettingStarted1Click() {}
 void TForm1::About1Click() {}
 void TForm1::LegendBtnClick() {}
-void TForm1::PlayBtnClick() {}
-void TForm1::KillBtnClick() {}
-void TForm1::proctimerTimer() {}
