@@ -83,6 +83,7 @@ void TForm1::attachWindows(TSettingsFrm* settings, TAboutFrm* about, TExtractFor
     HelpFrm = help;
     connect(ConsoleFrm, &TConsoleFrm::shown, this, [this] { ShowConsole->setChecked(true); });
     connect(ConsoleFrm, &TConsoleFrm::hidden, this, [this] { ShowConsole->setChecked(false); });
+    connect(LegendFrm, &TLegendFrm::openChanged, LegendBtn, &QAction::setChecked);
 }
 
 void TForm1::buildMenus() {
@@ -300,8 +301,6 @@ void TForm1::disableUnbuiltCommands() {
     // Commands whose work is not built yet stay visible but cannot be used.
     for (QAction* action : {
              EditOptions1,
-             Createmameini1,
-             Editmameini1,
              Readgames1,
              Readhistorydat1,
              Readnplayersini1,
@@ -316,9 +315,6 @@ void TForm1::disableUnbuiltCommands() {
              FindBtn,
              FindNextBtn,
              FindPrevBtn,
-             LegendBtn,
-             GettingStarted1,
-             About1,
          })
         action->setEnabled(false);
 }

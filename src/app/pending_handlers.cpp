@@ -4,8 +4,6 @@
 #include "app/main_window.h"
 
 void TForm1::EditOptions1Click() {}
-void TForm1::Createmameini1Click() {}
-void TForm1::Editmameini1Click() {}
 void TForm1::Readgames1Click() {}
 void TForm1::Readhistorydat1Click() {}
 void TForm1::Readnplayersini1Click() {}
@@ -17,9 +15,6 @@ void TForm1::StatsBtnClick() {}
 void TForm1::SaveColumnSizes1Click() {}
 void TForm1::LoadColumnWidths() {}
 void TForm1::autosaveplayedfield1Click() {}
-void TForm1::GettingStarted1Click() {}
-void TForm1::About1Click() {}
-void TForm1::LegendBtnClick() {}
 void TForm1::PlayBtnClick() {}
 void TForm1::FindBtnClick() {}
 void TForm1::FindNextBtnClick() {}
