@@ -3,6 +3,8 @@
 #include <chrono>
 #include <string>
 
+#include "table/game_table.h"
+
 namespace zarn::bench {
 
 // Best of n runs of f, in seconds.
@@ -27,5 +29,9 @@ double residentMegabytes();
 
 // A folder for generated inputs, made fresh.
 std::string scratchFolder(const std::string& name);
+
+// A realistic table of n games: every column filled as an import, a ROM check, the players import
+// and a history import would fill them (history texts of a few hundred to a few thousand bytes).
+GameTable generateTable(int games);
 
 } // namespace zarn::bench

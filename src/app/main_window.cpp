@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QTimer>
@@ -305,10 +306,7 @@ void TForm1::disableUnbuiltCommands() {
              Readhistorydat1,
              Readnplayersini1,
              ExportGamelist1,
-             Checkexistance1,
              Verify1,
-             DisplayGameStatistics1,
-             StatsBtn,
              SaveColumnSizes1,
              autosaveplayedfield1,
              PlayBtn,
@@ -364,13 +362,18 @@ void TForm1::syncColumnsToView() {
     syncingColumns_ = false;
 }
 
-void TForm1::ApplyColumnLayout() {
+zarn::TextWidthFn TForm1::gridTextWidth() const {
+    // The grid draws a cell's text inside the style's margins; count them so that "widest text"
+    // means a text shown whole.
+    const int margins = 2 * (Grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Grid) + 1);
     const QFontMetrics metrics(Grid->font());
-    // Cell margins and the icon's room are part of what the grid needs to show a text whole.
-    zarn::ApplyColumnLayout(
-        table_,
-        [&](std::string_view text) { return metrics.horizontalAdvance(cellToDisplay(text)); },
-        metrics.maxWidth());
+    return [metrics, margins](std::string_view text) {
+        return metrics.horizontalAdvance(cellToDisplay(text)) + margins;
+    };
+}
+
+void TForm1::ApplyColumnLayout() {
+    zarn::ApplyColumnLayout(table_, gridTextWidth(), QFontMetrics(Grid->font()).maxWidth());
     syncColumnsToView();
 }
 
@@ -423,10 +426,7 @@ void TForm1::FormShow() {
     SettingsFrm->setSettings(zarn::LoadSettings(ctx_));
     MAMEOpts->LoadOptions();
 
-    const QFontMetrics metrics(Grid->font());
-    zarn::SizeColumnsToText(
-        table_, [&](std::string_view text) { return metrics.horizontalAdvance(cellToDisplay(text)); },
-        metrics.maxWidth());
+    zarn::SizeColumnsToText(table_, gridTextWidth(), QFontMetrics(Grid->font()).maxWidth());
 
     const zarn::PathSettings settings = paths();
     if (settings.autoExtract && !settings.executable.empty() &&

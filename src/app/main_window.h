@@ -3,6 +3,7 @@
 #include "app/context.h"
 #include "app/ui.h"
 #include "settings/path_settings.h"
+#include "table/column_layout.h"
 #include "table/game_table.h"
 
 #include <QMainWindow>
@@ -170,6 +171,7 @@ private:
     void buildCentre();
     void buildStatusBar();
     void disableUnbuiltCommands();
+    zarn::TextWidthFn gridTextWidth() const;
     // Returns the display to its default mode after Ctrl+K.
     void resetDisplayMode();
 

@@ -70,11 +70,17 @@ bool readWholeFile(const std::string& path, std::string& data) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view data) {
+    return writeFileAtomically(path, [&](const PieceWriter& piece) { return piece(data); });
+}
+
+bool writeFileAtomically(const std::string& path, const std::function<bool(const PieceWriter&)>& write) {
     const std::string temp = path + ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return false;
-    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+    bool ok = write([f](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), f) == piece.size();
+    });
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;

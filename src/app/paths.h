@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,9 @@ bool readWholeFile(const std::string& path, std::string& data);
 // Writes data to a temporary file beside path and renames it over path, so the old file stays
 // whole whatever happens mid-write. False (and no temporary left) on any failure.
 bool writeFileAtomically(const std::string& path, std::string_view data);
+// The same with the content produced in pieces: write is called with a function that appends one
+// piece and returns false once writing failed.
+using PieceWriter = std::function<bool(std::string_view)>;
+bool writeFileAtomically(const std::string& path, const std::function<bool(const PieceWriter&)>& write);
 
 } // namespace zarn

@@ -8,10 +8,6 @@ void TForm1::Readgames1Click() {}
 void TForm1::Readhistorydat1Click() {}
 void TForm1::Readnplayersini1Click() {}
 void TForm1::ExportGamelist1Click() {}
-void TForm1::Checkexistance1Click() {}
-void TForm1::Verify1Click() {}
-void TForm1::DisplayGameStatistics1Click() {}
-void TForm1::StatsBtnClick() {}
 void TForm1::SaveColumnSizes1Click() {}
 void TForm1::LoadColumnWidths() {}
 void TForm1::autosaveplayedfield1Click() {}

@@ -1,6 +1,8 @@
 #include "settings/paths_dialog.h"
 
+#include "app/paths.h"
 #include "app/ui.h"
+#include "settings/auto_fill.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -161,17 +163,45 @@ void TSettingsFrm::setSettings(const zarn::PathSettings& s) {
 }
 
 void TSettingsFrm::SOkBtnClick() {
-    // Validation arrives with the paths work; until then the dialog saves what it holds.
+    const std::string executable = ss(MLocationEdit->text());
+    if (executable.empty()) {
+        accept();
+        return;
+    }
+    int error = 0;
+    switch (zarn::entryKind(executable, &error)) {
+    case zarn::EntryKind::Missing:
+        ui_.showMessage(zarn::systemErrorText(error));
+        return;
+    case zarn::EntryKind::Folder:
+        ui_.showMessage(executable + " is a directory");
+        return;
+    case zarn::EntryKind::File:
+        break;
+    }
     accept();
-    if (!MLocationEdit->text().isEmpty())
-        zarn::SaveSettings(settings(), ctx_, ui_);
+    zarn::SaveSettings(settings(), ctx_, ui_);
 }
 
 void TSettingsFrm::SCancelBtnClick() { reject(); }
 
-void TSettingsFrm::HistEdtEnter() {}
+void TSettingsFrm::HistEdtEnter() {
+    const std::string proposed = zarn::ProposedHistoryPath(settings());
+    if (!proposed.empty())
+        HistEdt->setText(qs(proposed));
+}
 
-void TSettingsFrm::AutoFillBtnClick() {}
+void TSettingsFrm::AutoFillBtnClick() {
+    if (!ui_.askYesNo("This will overwrite current paths. Continue ?"))
+        return;
+    zarn::PathSettings s = settings();
+    std::string error;
+    if (!zarn::AutoFillPaths(s, {ctx_.programDir, zarn::systemSearchPath()}, &error)) {
+        ui_.showMessage(error);
+        return;
+    }
+    setSettings(s);
+}
 
 bool TSettingsFrm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == HistEdt && event->type() == QEvent::FocusIn)

@@ -114,15 +114,19 @@ long long ParseTableInteger(std::string_view text) {
     return value;
 }
 
-std::string SerializeTableData(const GameTable& table) {
+bool SerializeTableData(const GameTable& table, const std::function<bool(std::string_view)>& sink) {
+    constexpr size_t kPiece = 1 << 20;
     const int columns = table.columnCount();
     const int rows = table.rowCount();
     std::string out;
-    size_t estimate = 32 + columns * 16;
-    for (const TableRow& row : table.rows())
-        for (const std::string& cell : row.cells)
-            estimate += cell.empty() ? 0 : cell.size() + 16;
-    out.reserve(estimate);
+    out.reserve(kPiece + 4096);
+    auto flushIfFull = [&] {
+        if (out.size() < kPiece)
+            return true;
+        const bool ok = sink(out);
+        out.clear();
+        return ok;
+    };
 
     appendNumber(out, columns);
     out += ',';
@@ -151,12 +155,25 @@ std::string SerializeTableData(const GameTable& table) {
                 out += EncodeCellText(text);
             out += "\r\n";
         }
+        if (!flushIfFull())
+            return false;
     }
-    return out;
+    return out.empty() || sink(out);
+}
+
+std::string SerializeTableData(const GameTable& table) {
+    std::string all;
+    SerializeTableData(table, [&](std::string_view piece) {
+        all += piece;
+        return true;
+    });
+    return all;
 }
 
 void WriteTableDataFile(const GameTable& table, const std::string& path) {
-    if (!writeFileAtomically(path, SerializeTableData(table)))
+    const bool written = writeFileAtomically(
+        path, [&](const PieceWriter& piece) { return SerializeTableData(table, piece); });
+    if (!written)
         throw Error("Cannot Create " + path);
 }
 
@@ -176,10 +193,9 @@ void LoadTableData(const std::string& path, GameTable& table,
         columns = ParseTableInteger(line.substr(0, comma));
         rows = comma == std::string_view::npos ? 0 : ParseTableInteger(line.substr(comma + 1));
     }
-    // Every row but the header and a trailing empty one needs a cell line of at least 7 bytes, so
-    // a larger declaration cannot come from a whole file: refuse it before allocating anything.
-    const long long fillableRows = 2 + static_cast<long long>(data.size()) / 7;
-    if (columns != kColumnCount || rows <= 0 || rows > fillableRows)
+    // No MAME lists more than a small fraction of this; a larger declaration is damage, and
+    // believing it would exhaust memory.
+    if (columns != kColumnCount || rows <= 0 || rows > kMaxTableRows)
         throw Error(corrupt);
 
     table = GameTable();

@@ -14,6 +14,8 @@ struct AppContext;
 // The bytes of the table data file for the table: "C,R", one width line per column, then one
 // line per non-empty cell, every line ending in CR LF.
 std::string SerializeTableData(const GameTable& table);
+// The same bytes handed out in pieces of about a megabyte; stops when sink returns false.
+bool SerializeTableData(const GameTable& table, const std::function<bool(std::string_view)>& sink);
 
 // Cell texts with a CR are stored with CR as TAB and LF as BS; others unchanged.
 std::string EncodeCellText(std::string_view text);
@@ -26,6 +28,9 @@ long long ParseTableInteger(std::string_view text);
 // Writes the table to path through a temporary file in the same folder renamed over the old one,
 // so a crash or a full disk leaves the old file whole. Throws Error("Cannot Create " + path).
 void WriteTableDataFile(const GameTable& table, const std::string& path);
+
+// The largest row count a table data file may declare (MAME lists about 50,000 games).
+inline constexpr long long kMaxTableRows = 500000;
 
 // Reads a table data file into table (which should be in its starting state). pumpEvents, when
 // given, is called now and then (about every 20 ms) while cells are read. Throws Error with

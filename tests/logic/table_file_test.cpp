@@ -109,8 +109,9 @@ TEST(TableFile, CorruptOrMissingFilesAreRefused) {
         {"zero size", "0,0\r\n"},
         {"no rows", "16,0\r\n"},
         {"not numbers", "abc,def\r\n"},
-        {"more rows than the file could fill", "16,99999999\r\n1,1,abc\r\n"},
+        {"more rows than any list", "16,500001\r\n1,1,abc\r\n"},
         {"huge column count", "2000000000,2\r\n"},
+        {"another column count", "17,2\r\n"},
     };
     for (const Case& c : cases) {
         const std::string path = dir.write("zarn_data.dat", c.firstLines);
