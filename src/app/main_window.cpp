@@ -14,6 +14,8 @@
 #include "table/column_layout.h"
 #include "table/game_table_model.h"
 #include "table/table_file.h"
+#include "tools/game_header_view.h"
+#include "tools/table_tools.h"
 
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
@@ -66,10 +68,15 @@ TForm1::TForm1(const zarn::AppContext& ctx) : ctx_(ctx) {
     // The window sees every key before the focused control.
     qApp->installEventFilter(this);
     disableUnbuiltCommands();
+    installTableTools(this);
     syncColumnsToView();
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    // Hiding asks the grid for its header texts; do it while the table still exists.
+    hide();
+}
 
 void TForm1::attachWindows(TSettingsFrm* settings, TAboutFrm* about, TExtractForm* extract,
                            TConsoleFrm* console, TMAMEOpts* options, TVerForm* verify,
@@ -196,6 +203,7 @@ void TForm1::buildToolBar() {
 void TForm1::buildCentre() {
     Grid = new QTableView;
     Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setHorizontalHeader(new GameHeaderView(Grid));
     Grid->setModel(model_);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -214,8 +222,9 @@ void TForm1::buildCentre() {
     Grid->setFont(font);
     Grid->setIconSize(QSize(16, 16));
     QPalette pal = Grid->palette();
-    pal.setColor(QPalette::AlternateBase, QApplication::palette().color(QPalette::ToolTipBase));
-    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Window));
+    // Row 1 is drawn in the tooltip colour, row 2 in the window colour, and so on.
+    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::AlternateBase, QApplication::palette().color(QPalette::Window));
     Grid->setPalette(pal);
     Grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: white; }"));
     Grid->installEventFilter(this);
@@ -305,14 +314,9 @@ void TForm1::disableUnbuiltCommands() {
              Readgames1,
              Readhistorydat1,
              Readnplayersini1,
-             ExportGamelist1,
              Verify1,
-             SaveColumnSizes1,
              autosaveplayedfield1,
              PlayBtn,
-             FindBtn,
-             FindNextBtn,
-             FindPrevBtn,
          })
         action->setEnabled(false);
 }

@@ -7,14 +7,8 @@ void TForm1::EditOptions1Click() {}
 void TForm1::Readgames1Click() {}
 void TForm1::Readhistorydat1Click() {}
 void TForm1::Readnplayersini1Click() {}
-void TForm1::ExportGamelist1Click() {}
-void TForm1::SaveColumnSizes1Click() {}
-void TForm1::LoadColumnWidths() {}
 void TForm1::autosaveplayedfield1Click() {}
 void TForm1::PlayBtnClick() {}
-void TForm1::FindBtnClick() {}
-void TForm1::FindNextBtnClick() {}
-void TForm1::FindPrevBtnClick() {}
 void TForm1::KillBtnClick() {}
 void TForm1::GridSelectCell(int, int) {}
 void TForm1::GridTimerTimer() {}
