@@ -67,7 +67,6 @@ TForm1::TForm1(const zarn::AppContext& ctx) : ctx_(ctx) {
 
     // The window sees every key before the focused control.
     qApp->installEventFilter(this);
-    disableUnbuiltCommands();
     installTableTools(this);
     syncColumnsToView();
 }
@@ -91,6 +90,7 @@ void TForm1::attachWindows(TSettingsFrm* settings, TAboutFrm* about, TExtractFor
     HelpFrm = help;
     connect(ConsoleFrm, &TConsoleFrm::shown, this, [this] { ShowConsole->setChecked(true); });
     connect(ConsoleFrm, &TConsoleFrm::hidden, this, [this] { ShowConsole->setChecked(false); });
+    connect(LegendFrm, &TLegendFrm::openChanged, LegendBtn, &QAction::setChecked);
 }
 
 void TForm1::buildMenus() {
@@ -306,18 +306,6 @@ void TForm1::buildStatusBar() {
         statusPanels_[i]->setMaximumWidth(i == 2 ? QWIDGETSIZE_MAX : widths[i]);
         statusBar()->addWidget(statusPanels_[i], i == 2 ? 1 : 0);
     }
-}
-
-void TForm1::disableUnbuiltCommands() {
-    // Commands whose work is not built yet stay visible but cannot be used.
-    for (QAction* action : {
-             Createmameini1,
-             Editmameini1,
-             LegendBtn,
-             GettingStarted1,
-             About1,
-         })
-        action->setEnabled(false);
 }
 
 zarn::PathSettings TForm1::paths() const { return SettingsFrm->settings(); }

@@ -178,7 +178,6 @@ private:
     void buildToolBar();
     void buildCentre();
     void buildStatusBar();
-    void disableUnbuiltCommands();
     zarn::TextWidthFn gridTextWidth() const;
     // Returns the display to its default mode after Ctrl+K.
     void resetDisplayMode();
