@@ -9,21 +9,13 @@
 using namespace zarn;
 using zarn::test::RecordingUi;
 using zarn::test::TempDir;
+using zarn::test::tableWithRoms;
 
 namespace {
 
 const int kRom = ColumnIndex("ROM");
 const int kBio = ColumnIndex("Bio");
 
-GameTable tableWithRoms(std::initializer_list<const char*> roms) {
-    GameTable t;
-    t.writeHeaders();
-    t.setRowCount(static_cast<int>(roms.size()) + 1);
-    int row = 1;
-    for (const char* rom : roms)
-        t.setCell(kRom, row++, rom);
-    return t;
-}
 
 // Lines joined with the given line end.
 std::string file(std::initializer_list<const char*> lines, const std::string& end = "\n") {

@@ -9,21 +9,13 @@
 using namespace zarn;
 using zarn::test::RecordingUi;
 using zarn::test::TempDir;
+using zarn::test::tableWithRoms;
 
 namespace {
 
 const int kRom = ColumnIndex("ROM");
 const int kPlayers = ColumnIndex("Players");
 
-GameTable tableWithRoms(std::initializer_list<const char*> roms) {
-    GameTable t;
-    t.writeHeaders();
-    t.setRowCount(static_cast<int>(roms.size()) + 1);
-    int row = 1;
-    for (const char* rom : roms)
-        t.setCell(kRom, row++, rom);
-    return t;
-}
 
 } // namespace
 

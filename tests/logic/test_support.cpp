@@ -58,6 +58,16 @@ bool RecordingUi::askYesNo(const std::string& text) {
     return yes;
 }
 
+GameTable tableWithRoms(std::initializer_list<const char*> roms) {
+    GameTable t;
+    t.writeHeaders();
+    t.setRowCount(static_cast<int>(roms.size()) + 1);
+    int row = 1;
+    for (const char* rom : roms)
+        t.setCell(ColumnIndex("ROM"), row++, rom);
+    return t;
+}
+
 std::string fixturePath(const std::string& name) { return std::string(ZARN_FIXTURES) + "/" + name; }
 std::string fakeMamePath() { return ZARN_FAKE_MAME; }
 

@@ -2,8 +2,10 @@
 
 #include "app/context.h"
 #include "app/ui.h"
+#include "table/game_table.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,9 @@ public:
         return status[panel].empty() ? std::string() : status[panel].back();
     }
 };
+
+// A table of the header row and one row per ROM name, in order.
+GameTable tableWithRoms(std::initializer_list<const char*> roms);
 
 std::string fixturePath(const std::string& name);
 std::string fakeMamePath();
