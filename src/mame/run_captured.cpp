@@ -64,7 +64,8 @@ RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui) {
 
     process.start();
     RunOutcome outcome = RunOutcome::Finished;
-    if (process.waitForStarted()) {
+    const bool started = process.waitForStarted();
+    if (started) {
         outcome = RunOutcome::TimedOut;
         for (int n = 0; n < run.limitSeconds; ++n) {
             if (process.waitForFinished(1000) || process.state() == QProcess::NotRunning) {
@@ -77,6 +78,10 @@ RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui) {
         }
     }
     ui.setCursor(CursorKind::Normal);
+
+    // The caller goes on with what was captured; the user should know it may be cut short.
+    if (started && outcome == RunOutcome::Finished && process.exitStatus() == QProcess::CrashExit)
+        ui.appendConsoleLine(kCrashedLine);
 
     if (outcome == RunOutcome::TimedOut) {
         process.kill();
