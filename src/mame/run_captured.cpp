@@ -10,10 +10,23 @@
 
 #include <cstdio>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace zarn {
 
 std::string CapturePath(const CapturedRun& run, const AppContext& ctx) {
     return ctx.tempDir + run.captureFileName;
+}
+
+bool LooksStartable(const std::string& executable) {
+#ifdef _WIN32
+    (void)executable;
+    return true;
+#else
+    return ::access(executable.c_str(), X_OK) == 0;
+#endif
 }
 
 std::vector<std::string> SplitArguments(std::string_view text) {

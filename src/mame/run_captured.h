@@ -33,6 +33,10 @@ struct CapturedRun {
 // A process that crashed counts as Finished too, with kCrashedLine in the console.
 RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui);
 
+// Whether the executable can be started at all; a failed start otherwise looks like MAME printing
+// nothing, so callers name it in the console.
+bool LooksStartable(const std::string& executable);
+
 // The temporary folder followed by the capture file name.
 std::string CapturePath(const CapturedRun& run, const AppContext& ctx);
 

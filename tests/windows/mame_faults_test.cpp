@@ -157,12 +157,14 @@ TEST_F(MameFaultTest, ListImport) {
         int games;           // when imported
         std::string message; // box after the question, empty for none
         std::string status;  // status panel 0 afterwards, empty when the save reports there
+        std::string consoleLine = {}; // a line that must be in the console, or empty
     };
     const std::string noExe = "Please select the mame executable (Settings Menu)";
     const Case cases[] = {
         {kMissing, Table::Kept, 0, "", noExe},
-        {kNotExecutable, Table::Kept, 0, capture + " is empty - operation failed - check console.", ""},
-        {kCrash, Table::Imported, wholeInHalf, "", ""},
+        {kNotExecutable, Table::Kept, 0, capture + " is empty - operation failed - check console.", "",
+         "MAME could not be started: " + executable(Mame::NotExecutable)},
+        {kCrash, Table::Imported, wholeInHalf, "", "", kCrashedLine},
         {kHang, Table::Kept, 0, "",
          "55 second timeout occured while executing \"" + executable(Mame::Runs) + " -listxml"},
         {kGarbage, Table::Imported, 0, "", ""},
@@ -172,7 +174,8 @@ TEST_F(MameFaultTest, ListImport) {
         SCOPED_TRACE(c.fault.name);
         putTable(old);
         form->TableReady = false;
-        const std::string exe = use(c.fault);
+        use(c.fault);
+        w.ConsoleFrm->Clear1Click();
         form->setStatus(0, "");
         Ticker ticker;
         QElapsedTimer clock;
@@ -212,9 +215,11 @@ TEST_F(MameFaultTest, ListImport) {
             LoadTableData(ctx.tableDataPath(), loaded);
             EXPECT_EQ(loaded.rowCount(), c.games + 1);
         }
-        if (c.fault.fault == std::string("crash")) {
-            EXPECT_TRUE(console().contains(QString::fromLatin1(kCrashedLine)));
+        if (!c.consoleLine.empty()) {
+            EXPECT_TRUE(console().contains(QString::fromStdString(c.consoleLine)));
         }
+        // A MAME that ran to its end names no fault it did not have.
+        EXPECT_EQ(console().contains(QString::fromLatin1(kCrashedLine)), c.fault.fault == std::string("crash"));
     }
 }
 
