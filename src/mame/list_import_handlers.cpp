@@ -78,7 +78,12 @@ void readGameList(TForm1& form, int limitSeconds) {
     run.consoleTitle = "MAME";
     run.limitSeconds = limitSeconds;
     const std::string capture = CapturePath(run, form.context());
-    if (RunCaptured(run, form.context(), form) == RunOutcome::TimedOut) {
+    const bool startable = LooksStartable(executable);
+    const RunOutcome outcome = RunCaptured(run, form.context(), form);
+    // Otherwise the empty capture below would be all the user learns.
+    if (!startable)
+        form.appendConsoleLine("MAME could not be started: " + executable);
+    if (outcome == RunOutcome::TimedOut) {
         // The capture stays for a look at what MAME printed before it hung.
         form.setStatus(0, "55 second timeout occured while executing \"" + executable + " -listxml");
         form.appendConsoleLine("55 second timeout occured");

@@ -10,10 +10,23 @@
 
 #include <cstdio>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace zarn {
 
 std::string CapturePath(const CapturedRun& run, const AppContext& ctx) {
     return ctx.tempDir + run.captureFileName;
+}
+
+bool LooksStartable(const std::string& executable) {
+#ifdef _WIN32
+    (void)executable;
+    return true;
+#else
+    return ::access(executable.c_str(), X_OK) == 0;
+#endif
 }
 
 std::vector<std::string> SplitArguments(std::string_view text) {
@@ -64,7 +77,8 @@ RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui) {
 
     process.start();
     RunOutcome outcome = RunOutcome::Finished;
-    if (process.waitForStarted()) {
+    const bool started = process.waitForStarted();
+    if (started) {
         outcome = RunOutcome::TimedOut;
         for (int n = 0; n < run.limitSeconds; ++n) {
             if (process.waitForFinished(1000) || process.state() == QProcess::NotRunning) {
@@ -77,6 +91,10 @@ RunOutcome RunCaptured(const CapturedRun& run, const AppContext& ctx, Ui& ui) {
         }
     }
     ui.setCursor(CursorKind::Normal);
+
+    // The caller goes on with what was captured; the user should know it may be cut short.
+    if (started && outcome == RunOutcome::Finished && process.exitStatus() == QProcess::CrashExit)
+        ui.appendConsoleLine(kCrashedLine);
 
     if (outcome == RunOutcome::TimedOut) {
         process.kill();

@@ -13,10 +13,6 @@
 #include <unordered_map>
 #include <vector>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace zarn {
 
 namespace {
@@ -69,16 +65,6 @@ std::string_view withoutLineEnd(std::string_view piece) {
     if (!piece.empty() && piece.back() == '\r')
         piece.remove_suffix(1);
     return piece;
-}
-
-// Whether the executable can be started at all; a failed start otherwise looks like an empty report.
-bool looksStartable(const std::string& executable) {
-#ifdef _WIN32
-    (void)executable;
-    return true;
-#else
-    return ::access(executable.c_str(), X_OK) == 0;
-#endif
 }
 
 // Every way out of the verification once its window is shown hides it, enables the main window
@@ -224,7 +210,7 @@ void VerifyRoms(GameTable& table, const std::string& executable, RomNameSet& rom
     const std::string capturePath = ctx.tempDir + kRomStatusCaptureName;
     // A report left by an earlier run must never pass for this run's.
     std::remove(capturePath.c_str());
-    const bool startable = looksStartable(executable);
+    const bool startable = LooksStartable(executable);
     CapturedRun run;
     run.executable = executable;
     run.arguments = kVerifyArguments;

@@ -3,7 +3,9 @@
 //                           FAKE_MAME_RELEASE exists or its folder is gone (at most 60 s, so no
 //                           test leaves it behind for long); anything else or unset: write
 //                           mame.ini and end with 0.
+//   FAKE_MAME_FAULT         see faults.h; applies to the mame.ini it writes.
 #include "fake_mame.h"
+#include "faults.h"
 
 #include <chrono>
 #include <cstdio>
@@ -31,14 +33,17 @@ int hang() {
     return 0;
 }
 
+const char* const kIni = "#\n# CORE CONFIGURATION OPTIONS\n#\nreadconfig           1\n"
+                        "\n#\n# CORE SEARCH PATH OPTIONS\n#\nrompath              roms\n"
+                        "samplepath           samples\n";
+
 int writeConfig() {
     std::FILE* f = std::fopen("mame.ini", "w");
     if (!f)
         return 1;
-    std::fputs("#\n# CORE CONFIGURATION OPTIONS\n#\nreadconfig           1\n"
-               "\n#\n# CORE SEARCH PATH OPTIONS\n#\nrompath              roms\n"
-               "samplepath           samples\n",
-               f);
+    if (const std::string fault = fake::faultFor("-createconfig"); !fault.empty())
+        return fake::showFault(fault, kIni, f);
+    std::fputs(kIni, f);
     return std::fclose(f) == 0 ? 0 : 1;
 }
 

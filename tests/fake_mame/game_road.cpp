@@ -7,7 +7,9 @@
 //   FAKE_MAME_GAME_HANG     seconds to keep running, as a game does until it is killed; a cap so
 //                           that a test that forgets to kill it leaves nothing behind for long.
 //   FAKE_MAME_GAME_EXIT     exit code (default 0).
+//   FAKE_MAME_FAULT         see faults.h; applies to the standard output text.
 #include "fake_mame.h"
+#include "faults.h"
 
 #include <chrono>
 #include <cstdio>
@@ -31,6 +33,8 @@ const fake::Road game("-v", [](const fake::Args& args) {
         }
     }
     const std::string out = fake::env("FAKE_MAME_GAME_STDOUT");
+    if (const std::string fault = fake::faultFor("-v"); !fault.empty())
+        return fake::showFault(fault, out, stdout);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     const std::string err = fake::env("FAKE_MAME_GAME_STDERR");

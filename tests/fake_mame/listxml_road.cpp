@@ -6,7 +6,9 @@
 //                            "killed": print the first half and die of SIGKILL
 //   FAKE_MAME_HANG_SECONDS   after printing, stay alive this many seconds
 //   FAKE_MAME_PID_FILE       write this process's id to the file before printing
+//   FAKE_MAME_FAULT          see faults.h
 #include "fake_mame.h"
+#include "faults.h"
 
 #include <chrono>
 #include <csignal>
@@ -85,6 +87,9 @@ int listxml(const fake::Args&) {
     } else {
         list = generatedList(std::atoi(fake::env("FAKE_MAME_LISTXML_GAMES", "3").c_str()));
     }
+
+    if (const std::string fault = fake::faultFor("-listxml"); !fault.empty())
+        return fake::showFault(fault, list, stdout);
 
     const std::string mode = fake::env("FAKE_MAME_LISTXML_MODE");
     if (mode == "garbage")
